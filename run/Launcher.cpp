@@ -1,0 +1,5 @@
+#include "ui/UpdateDlg.h"
+
+void CUpdateDlg::LaunchShellProgram() {}
+
+void CUpdateDlg::LaunchProgram(LaunchRequest /*request*/) {}

@@ -1,0 +1,4 @@
+#include "BuildStamp.h"
+
+const char kBuildDate[] = __DATE__;
+const char kBuildTime[] = __TIME__;

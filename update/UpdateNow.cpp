@@ -1,0 +1,3 @@
+#include "ui/UpdateDlg.h"
+
+void CUpdateDlg::OnUpdateNow() {}
