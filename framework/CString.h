@@ -13,6 +13,7 @@ public:
     bool IsEmpty() const { return m_text.empty(); }
     void Empty() { m_text.clear(); }
     operator const char*() const { return m_text.c_str(); }
+    char operator[](int index) const { return m_text[static_cast<size_t>(index)]; }
     const std::string& Str() const { return m_text; }
 
     // printf-style; the result replaces the current text.
