@@ -5,7 +5,11 @@
 namespace {
 constexpr int kMessageTextId = 0xFFFF;
 constexpr int kIconId = 0x14;
+constexpr int kWineIconId = 0x440; // Wine's boxes hold their icon in a control of this number
 MessageBoxHook* g_hook = nullptr;
+// The control that a box gave the focus to while it was being made: its
+// default button, which has no default style yet when the box is activated.
+HWND g_focusedInBox = nullptr;
 
 bool IsMessageBox(HWND window) {
     char className[16] = {};
@@ -36,6 +40,8 @@ std::vector<std::string> MessageBoxHook::Texts() const {
 }
 
 LRESULT CALLBACK MessageBoxHook::CbtProc(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_SETFOCUS)
+        g_focusedInBox = reinterpret_cast<HWND>(wParam);
     if (code == HCBT_ACTIVATE && g_hook && IsMessageBox(reinterpret_cast<HWND>(wParam)))
         g_hook->OnActivate(reinterpret_cast<HWND>(wParam));
     return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -52,14 +58,17 @@ void MessageBoxHook::OnActivate(HWND window) {
     box.owner = GetWindow(window, GW_OWNER);
     for (int id : {IDOK, IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES, IDNO}) {
         const HWND button = GetDlgItem(window, id);
-        if (!button || !IsWindowVisible(button))
+        // The box itself is not shown yet: read the buttons' own styles.
+        const LONG style = button ? GetWindowLongA(button, GWL_STYLE) : 0;
+        if (!(style & WS_VISIBLE))
             continue;
         box.buttons.push_back(id);
-        if (GetWindowLongA(button, GWL_STYLE) & BS_DEFPUSHBUTTON)
+        if (button == g_focusedInBox || (style & BS_DEFPUSHBUTTON))
             box.defaultButton = id;
     }
-    const HICON icon = reinterpret_cast<HICON>(
-        SendDlgItemMessageA(window, kIconId, STM_GETICON, 0, 0));
+    const int iconId = GetDlgItem(window, kIconId) ? kIconId : kWineIconId;
+    const HICON icon =
+        reinterpret_cast<HICON>(SendDlgItemMessageA(window, iconId, STM_GETICON, 0, 0));
     box.exclamationIcon = icon && icon == SystemIcon(IDI_EXCLAMATION);
     box.informationIcon = icon && icon == SystemIcon(IDI_INFORMATION);
     box.answer = m_next < m_answers.size() ? m_answers[m_next++] : box.defaultButton;
