@@ -40,5 +40,10 @@ windows-test: program
 
 test: host-test windows-test
 
+# An unattended update of a demo terminal, shown on the display if there is
+# one, else on a private one with a screenshot.
+demo: program
+	tools/with-display tools/demo.sh
+
 clean:
 	rm -rf build dist
