@@ -45,5 +45,10 @@ test: host-test windows-test
 demo: program
 	tools/with-display tools/demo.sh
 
+# The README's pictures of every screen, docs/screenshots/*.png, taken from the
+# built program under Wine, in a prefix and on a display of their own.
+screenshots: program
+	tools/screenshots.sh $(WIN64_BUILD)
+
 clean:
 	rm -rf build dist

@@ -45,4 +45,5 @@ endif()
 include(CTest)
 if(BUILD_TESTING)
     add_subdirectory(tests/win)
+    add_subdirectory(tools/driver) # the README's pictures: make screenshots
 endif()
