@@ -39,6 +39,8 @@ target_include_directories(kestrup_resources PRIVATE ${CMAKE_SOURCE_DIR}/res)
 add_executable(Kestrup2 WIN32 framework/WinMain.cpp app/TheApp.cpp)
 target_link_libraries(Kestrup2 PRIVATE kestrup_core kestrup_resources)
 
+add_subdirectory(tools/standin)
+
 if(CMAKE_CROSSCOMPILING)
     set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/tools/wine-run)
 endif()
