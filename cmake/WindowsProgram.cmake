@@ -26,6 +26,7 @@ add_library(kestrup_core STATIC
     update/UpdateNow.cpp
     run/AutomatedRun.cpp
     run/Launcher.cpp
+    run/ExecuteInfo.cpp
 )
 target_include_directories(kestrup_core PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(kestrup_core PUBLIC comctl32 shell32 user32 gdi32 kernel32)
