@@ -3,6 +3,8 @@
 #include "CDialog.h"
 #include "MessageBox.h"
 
+#include <commctrl.h>
+
 #include <cstring>
 
 namespace {
@@ -74,6 +76,9 @@ void CWinApp::OnHelp(const CDialog& activeDialog) const {
 void AfxWinInit(HINSTANCE instance, const char* commandLine, int showCommand) {
     const UINT mode = ::SetErrorMode(0);
     ::SetErrorMode(mode | SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+    // The main window's template holds an animation control.
+    const INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_ANIMATE_CLASS};
+    ::InitCommonControlsEx(&controls);
 
     CWinApp* app = AfxGetApp();
     app->m_hInstance = instance;
