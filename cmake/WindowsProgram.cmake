@@ -24,6 +24,7 @@ add_library(kestrup_core STATIC
     ui/BuildStamp.cpp
     ui/UpdateDlg.cpp
     update/UpdateNow.cpp
+    update/SafeInstall.cpp
     run/AutomatedRun.cpp
     run/Launcher.cpp
     run/ExecuteInfo.cpp
