@@ -146,9 +146,6 @@ TEST_F(AutomatedEndToEnd, StartupScriptLineUpdatesWaitsAndStartsThePosProgram) {
     EXPECT_EQ(run.parameters, "  hostname 69");
     EXPECT_STRCASEEQ(run.folder.c_str(), kPosFolder);
 
-    // UPDATE PROCEDURE NEEDED: the checks below need OnUpdateNow
-    // (update/UpdateNow.cpp) to install the new file; they fail for as long
-    // as it installs nothing.
     // The update waited DELAY seconds and installed the new file, and the
     // new program was started three seconds after it.
     EXPECT_EQ(FileBytes(kInstalled), m_newBytes) << "the new file was not installed";
