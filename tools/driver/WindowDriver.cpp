@@ -25,6 +25,14 @@ bool IsDialogClass(HWND window) {
 }
 } // namespace
 
+bool IsMessageBox(HWND window) {
+    // Static controls without an identifier also carry 0xFFFF (the about
+    // box's icon, for one); a message box's 0xFFFF control is its text.
+    const HWND text = GetDlgItem(window, kMessageTextId);
+    return IsDialogClass(window) && text &&
+           (GetWindowLongA(text, GWL_STYLE) & SS_TYPEMASK) != SS_ICON;
+}
+
 ProgramUnderTest::ProgramUnderTest(const std::string& exePath, const std::string& arguments) {
     std::string commandLine = "\"" + exePath + "\"";
     if (!arguments.empty())
@@ -58,7 +66,7 @@ HWND ProgramUnderTest::WaitForWindow(const std::string& title, DWORD timeoutMs,
     const DWORD start = GetTickCount();
     do {
         for (HWND window : VisibleWindows()) {
-            if (!IsDialogClass(window) || GetDlgItem(window, kMessageTextId))
+            if (!IsDialogClass(window) || IsMessageBox(window))
                 continue;
             if (!title.empty() && WindowText(window) != title)
                 continue;
@@ -75,7 +83,7 @@ HWND ProgramUnderTest::WaitForMessageBox(DWORD timeoutMs) const {
     const DWORD start = GetTickCount();
     do {
         for (HWND window : VisibleWindows())
-            if (IsDialogClass(window) && GetDlgItem(window, kMessageTextId))
+            if (IsMessageBox(window))
                 return window;
         Sleep(kPollMs);
     } while (GetTickCount() - start < timeoutMs);

@@ -43,5 +43,7 @@ bool ControlVisible(HWND window, int id);
 bool ControlEnabled(HWND window, int id);
 // Presses a button as a click would arrive: BN_CLICKED from the control.
 void PressButton(HWND window, int id);
+// A message box: a dialog whose 0xFFFF control is a text, not an icon.
+bool IsMessageBox(HWND window);
 // A message box's text (its 0xFFFF control).
 std::string MessageBoxText(HWND box);

@@ -1,6 +1,7 @@
 #include "MessageBoxHook.h"
 
 #include "ModalRun.h"
+#include "WindowDriver.h"
 
 namespace {
 constexpr int kMessageTextId = 0xFFFF;
@@ -10,12 +11,6 @@ MessageBoxHook* g_hook = nullptr;
 // The control that a box gave the focus to while it was being made: its
 // default button, which has no default style yet when the box is activated.
 HWND g_focusedInBox = nullptr;
-
-bool IsMessageBox(HWND window) {
-    char className[16] = {};
-    GetClassNameA(window, className, sizeof className);
-    return std::string(className) == "#32770" && GetDlgItem(window, kMessageTextId) != nullptr;
-}
 
 HICON SystemIcon(LPCSTR id) {
     return LoadIconA(nullptr, id);
