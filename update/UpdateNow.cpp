@@ -43,6 +43,30 @@ class Dialogue {
     bool m_silent;
 };
 
+// A file held open for reading, sharing reading and writing as the running
+// point-of-sale program may: while it is held it cannot be deleted, renamed
+// or replaced, by another run of this program say. Held only if it can be
+// opened so.
+class HeldFile {
+  public:
+    explicit HeldFile(const char* path)
+        : m_file(::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+    ~HeldFile() { Release(); }
+    HeldFile(const HeldFile&) = delete;
+    HeldFile& operator=(const HeldFile&) = delete;
+
+    bool IsHeld() const { return m_file != INVALID_HANDLE_VALUE; }
+    void Release() {
+        if (IsHeld())
+            ::CloseHandle(m_file);
+        m_file = INVALID_HANDLE_VALUE;
+    }
+
+  private:
+    HANDLE m_file;
+};
+
 struct UpdatePaths {
     CString newFile;
     CString currentFile;
@@ -191,11 +215,23 @@ void CUpdateDlg::OnUpdateNow() {
         }
     }
 
-    const CString backupCopy = datedFolder + kSeparator + m_strTargetName;
+    // Held until its backup copy is made, the program stays the one that the
+    // dated folder is named after. If another run has installed a newer one
+    // since this run examined it, the copy already in the folder, perhaps
+    // the only one of the program replaced, is left alone.
+    HeldFile held(paths.currentFile);
     CFileStatus status;
+    if (held.IsHeld() && CFile::GetStatus(paths.currentFile, status) &&
+        !(status.m_mtime == currentFile.m_mtime)) {
+        message.Format(MSG_BACKUP_FAILED, Text(paths.currentFile));
+        dialogue.Report(message);
+        return;
+    }
+    const CString backupCopy = datedFolder + kSeparator + m_strTargetName;
     if (CFile::GetStatus(backupCopy, status))
         ::DeleteFileA(backupCopy); // a failure shows in the copy that follows
     if (!CFile::GetStatus(paths.currentFile, status)) {
+        held.Release();
         message.Format(MSG_BACKUP_SOURCE_MISSING, Text(paths.currentFile));
         dialogue.Report(message);
         // The program has gone, so there is nothing left to back up or to
@@ -205,7 +241,10 @@ void CUpdateDlg::OnUpdateNow() {
         InstallAndReport(dialogue, paths, Backup::None, ExistingFile::Keep);
         return;
     }
-    if (!CopyFileSafely(paths.currentFile, datedFolder, m_strTargetName, ExistingFile::Replace)) {
+    const bool backedUp =
+        CopyFileSafely(paths.currentFile, datedFolder, m_strTargetName, ExistingFile::Replace);
+    held.Release(); // or it could not be replaced
+    if (!backedUp) {
         message.Format(MSG_BACKUP_FAILED, Text(paths.currentFile));
         dialogue.Report(message);
         return;
