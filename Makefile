@@ -50,5 +50,10 @@ demo: program
 screenshots: program
 	tools/screenshots.sh $(WIN64_BUILD)
 
+# A benchmark, not a test: the update's cost beyond its two copies, the time to
+# the main window beside a minimal dialog program, size and peak working set.
+bench: program
+	tools/with-display tools/bench.sh
+
 clean:
 	rm -rf build dist

@@ -50,4 +50,5 @@ include(CTest)
 if(BUILD_TESTING)
     add_subdirectory(tests/win)
     add_subdirectory(tools/driver) # the README's pictures: make screenshots
+    add_subdirectory(tools/bench) # make bench
 endif()

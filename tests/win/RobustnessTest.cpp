@@ -225,7 +225,8 @@ TEST(Robustness, ProgramReplacedByAnotherRunWhileTheBackupQuestionIsOpen) {
     const UpdateOutcome outcome = RunUpdate(run);
     ASSERT_GE(outcome.boxes.size(), 1u);
     // Program files: compared, not printed.
-    EXPECT_TRUE(ReadBytes(oldCopy) == terminal.oldBytes) << "the old program's backup copy was lost";
+    EXPECT_TRUE(ReadBytes(oldCopy) == terminal.oldBytes)
+        << "the old program's backup copy was lost";
     EXPECT_TRUE(ReadBytes(kInstalledFile) == terminal.newBytes);
     ExpectBoxes(outcome,
                 {Question(Fill(MSG_BACKUP_FOLDER_EXISTS, "C:\\pos\\Backup\\TY030524")),

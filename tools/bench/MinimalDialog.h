@@ -1,0 +1,4 @@
+// Resource identifiers of the minimal dialog program.
+#pragma once
+
+#define IDD_MINIMAL 100
