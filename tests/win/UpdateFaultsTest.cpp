@@ -1,6 +1,7 @@
 // What goes wrong on a real terminal: files held open or read-only, names
-// taken by files, files that vanish while a question is open, paths that are
-// too long, dates around 2000 and 2038, and local dates that differ from UTC.
+// taken by files, files that vanish or change while a question is open, paths
+// that are too long, dates around 2000 and 2038, and local dates that differ
+// from UTC.
 // Whatever happens, c:\POS\TALLYRA4.EXE stays the old program or becomes the
 // new one, and a backup copy that was made stays whole.
 #include "PosFiles.h"
@@ -191,7 +192,7 @@ TEST(UpdateFaults, NamesTakenByFiles) {
     }
 }
 
-TEST(UpdateFaults, FilesThatVanishWhileAQuestionIsOpen) {
+TEST(UpdateFaults, FilesThatChangeWhileAQuestionIsOpen) {
     const ExpectedBox same = Question(Fill(MSG_FILES_SAME, kName));
     const ExpectedBox sourceMissing = Report(Fill(MSG_BACKUP_SOURCE_MISSING, kInstalledFile));
     const struct {
@@ -229,6 +230,16 @@ TEST(UpdateFaults, FilesThatVanishWhileAQuestionIsOpen) {
          },
          {same, sourceMissing, kInstallFailed},
          kOldProgram,
+         ""},
+        // Another run has installed the new program: it is not the program the
+        // dated folder was named after, so no copy of it goes there.
+        {"installed file replaced by the new program",
+         [](size_t box) {
+             if (box == 0)
+                 WriteFileAt(kInstalledFile, kNewProgram, kNewTime);
+         },
+         {same, Report(Fill(MSG_BACKUP_FAILED, kInstalledFile))},
+         kNewProgram,
          ""},
     };
     for (const auto& c : cases) {
