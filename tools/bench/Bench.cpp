@@ -312,7 +312,7 @@ HWND VisibleDialogOf(DWORD processId) {
 // ---------------------------------------------------------------- measurements
 
 struct Paths {
-    std::string program, minimalDialog, probe, report;
+    std::string program, minimalDialog, templateDialog, probe, report;
 };
 
 // One unattended update, the files it starts from, and what it must leave.
@@ -492,7 +492,8 @@ int main(int argc, char** argv) {
     const std::string here = ModuleFolder();
     const std::string work = kWorkFolder;
     const Paths paths = {here + "\\..\\Kestrup2.exe", here + "\\MinimalDialog.exe",
-                         here + "\\LaunchProbe.exe", work + "\\launched.txt"};
+                         here + "\\TemplateDialog.exe", here + "\\LaunchProbe.exe",
+                         work + "\\launched.txt"};
     ::SetEnvironmentVariableA(kProbeVariable, paths.report.c_str());
 
     // The files: an older installed program and a newer one on the "share",
@@ -525,15 +526,27 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    std::vector<double> largeMs, tinyMs, copyMs, flushedCopyMs, installedCopyMs, programShown,
-        programIdle, minimalShown, minimalIdle;
-    SIZE_T largePeak = 0, tinyPeak = 0, programPeak = 0, minimalPeak = 0;
+    // The programs whose start to window shown is timed, the first two side
+    // by side; the others tell where the difference goes.
+    struct WindowProgram {
+        const char* label;
+        std::string exe, arguments;
+        std::vector<double> shown, idle;
+        SIZE_T peak = 0;
+    };
+    std::vector<WindowProgram> windows = {
+        {"Kestrup2 -SRC ...", paths.program, " -SRC " + tiny.sourceFolder, {}, {}},
+        {"minimal dialog program", paths.minimalDialog, "", {}, {}},
+        {"minimal dialog, common controls registered", paths.minimalDialog, " -c", {}, {}},
+        {"Kestrup2's window template, nothing else", paths.templateDialog, "", {}, {}},
+    };
+
+    std::vector<double> largeMs, tinyMs, copyMs, flushedCopyMs, installedCopyMs;
+    SIZE_T largePeak = 0, tinyPeak = 0;
     std::string error;
     // Round 0 warms the caches and Wine up and is not counted.
     for (int round = 0; round <= options.runs; ++round) {
         UpdateSample largeRun, tinyRun;
-        std::vector<WindowSample> programWindows(kWindowStartsPerRound),
-            minimalWindows(kWindowStartsPerRound);
         double copies = 0, flushedCopies = 0, installedCopies = 0;
         if (!TimeTwoCopies(large, Copies::Plain, copies, error) ||
             !RunUnattended(paths, large, largeRun, error) ||
@@ -543,20 +556,23 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "round %d: %s\n", round, error.c_str());
             return 1;
         }
+        std::vector<std::vector<WindowSample>> samples(windows.size());
         for (int start = 0; start < kWindowStartsPerRound; ++start) {
-            if (!TimeWindow(paths.program, " -SRC " + tiny.sourceFolder, programWindows[start],
-                            error) ||
-                !TimeWindow(paths.minimalDialog, "", minimalWindows[start], error)) {
-                std::fprintf(stderr, "round %d: %s\n", round, error.c_str());
-                return 1;
+            for (size_t i = 0; i < windows.size(); ++i) {
+                WindowSample sample;
+                if (!TimeWindow(windows[i].exe, windows[i].arguments, sample, error)) {
+                    std::fprintf(stderr, "round %d: %s\n", round, error.c_str());
+                    return 1;
+                }
+                samples[i].push_back(sample);
             }
         }
         std::printf("round %d%s: update large %.0f ms, tiny %.0f ms; two copies %.0f ms, "
-                    "flushed %.0f ms, as installed %.0f ms; first window %.0f ms, minimal "
-                    "dialog %.0f ms\n",
+                    "flushed %.0f ms, as installed %.0f ms; window %.0f ms, minimal dialog "
+                    "%.0f ms\n",
                     round, round ? "" : " (warm-up, not counted)", largeRun.beyondPauseMs,
                     tinyRun.beyondPauseMs, copies, flushedCopies, installedCopies,
-                    programWindows[0].shownMs, minimalWindows[0].shownMs);
+                    samples[0][0].shownMs, samples[1][0].shownMs);
         std::fflush(stdout);
         if (round == 0)
             continue;
@@ -565,25 +581,22 @@ int main(int argc, char** argv) {
         copyMs.push_back(copies);
         flushedCopyMs.push_back(flushedCopies);
         installedCopyMs.push_back(installedCopies);
-        for (const WindowSample& window : programWindows) {
-            programShown.push_back(window.shownMs);
-            programIdle.push_back(window.idleMs);
-            programPeak = std::max(programPeak, window.peakWorkingSet);
-        }
-        for (const WindowSample& window : minimalWindows) {
-            minimalShown.push_back(window.shownMs);
-            minimalIdle.push_back(window.idleMs);
-            minimalPeak = std::max(minimalPeak, window.peakWorkingSet);
-        }
         largePeak = std::max(largePeak, largeRun.peakWorkingSet);
         tinyPeak = std::max(tinyPeak, tinyRun.peakWorkingSet);
+        for (size_t i = 0; i < windows.size(); ++i) {
+            for (const WindowSample& sample : samples[i]) {
+                windows[i].shown.push_back(sample.shownMs);
+                windows[i].idle.push_back(sample.idleMs);
+                windows[i].peak = std::max(windows[i].peak, sample.peakWorkingSet);
+            }
+        }
     }
     RemoveTree(work);
     RemoveTree(kPosFolder);
 
     const double extra = Median(largeMs) - Median(tinyMs);
     const double updateRatio = extra / Median(copyMs);
-    const double windowRatio = Median(programShown) / Median(minimalShown);
+    const double windowRatio = Median(windows[0].shown) / Median(windows[1].shown);
     std::printf("\nMedians of %d runs (each run's figures in brackets)\n\n", options.runs);
     std::printf("Unattended update, start to launch less the 3000 ms pause:\n");
     std::printf("  %-42s %7.0f ms  [%s]\n",
@@ -604,24 +617,32 @@ int main(int argc, char** argv) {
                 Median(installedCopyMs), Join(installedCopyMs).c_str());
     std::printf("  %-42s %7.2f\n", "difference / the copies as installed",
                 extra / Median(installedCopyMs));
-    std::printf("\nProcess start to main window shown (%d starts a run):\n", kWindowStartsPerRound);
-    std::printf("  %-42s %7.0f ms  [%s]  (waiting for input: %.0f ms)\n", "Kestrup2 -SRC ...",
-                Median(programShown), Join(programShown).c_str(), Median(programIdle));
-    std::printf("  %-42s %7.0f ms  [%s]  (waiting for input: %.0f ms)\n", "minimal dialog program",
-                Median(minimalShown), Join(minimalShown).c_str(), Median(minimalIdle));
-    std::printf("  %-42s %7.2f    (%s)\n", "RATIO Kestrup2 / minimal dialog", windowRatio,
-                Verdict(windowRatio));
+
+    std::printf("\nProcess start to main window shown (%d starts a run; in parentheses: to "
+                "waiting for input):\n",
+                kWindowStartsPerRound);
+    for (size_t i = 0; i < windows.size(); ++i) {
+        if (i == 2) {
+            std::printf("  %-42s %7.2f    (%s)\n", "RATIO Kestrup2 / minimal dialog", windowRatio,
+                        Verdict(windowRatio));
+            std::printf("  Where it goes:\n");
+        }
+        std::printf("  %-42s %7.0f ms  (%.0f ms)  [%s]\n", windows[i].label,
+                    Median(windows[i].shown), Median(windows[i].idle),
+                    Join(windows[i].shown).c_str());
+    }
+
     std::printf("\nSize and peak working set (largest over the runs):\n");
     std::printf("  %-42s %7.1f KiB\n", "Kestrup2.exe (this build)",
                 static_cast<double>(FileSize(paths.program)) / 1024);
     std::printf("  %-42s %7.1f KiB\n", "MinimalDialog.exe",
                 static_cast<double>(FileSize(paths.minimalDialog)) / 1024);
-    std::printf("  %-42s %7.1f MiB\n", "Kestrup2, main window shown", MiB(programPeak));
     std::printf("  %-42s %7.1f MiB\n", "Kestrup2, unattended update, tiny file", MiB(tinyPeak));
     std::printf(
         "  %-42s %7.1f MiB\n",
         ("Kestrup2, unattended update, " + std::to_string(options.sizeMb) + " MB file").c_str(),
         MiB(largePeak));
-    std::printf("  %-42s %7.1f MiB\n", "minimal dialog program, window shown", MiB(minimalPeak));
+    for (const WindowProgram& window : windows)
+        std::printf("  %-42s %7.1f MiB\n", window.label, MiB(window.peak));
     return 0;
 }
