@@ -11,7 +11,6 @@ public:
 
     int GetLength() const { return static_cast<int>(m_text.size()); }
     bool IsEmpty() const { return m_text.empty(); }
-    void Empty() { m_text.clear(); }
     operator const char*() const { return m_text.c_str(); }
     char operator[](int index) const { return m_text[static_cast<size_t>(index)]; }
     const std::string& Str() const { return m_text; }
@@ -23,7 +22,6 @@ public:
 #endif
         ;
 
-    CString Left(int count) const { return CString(m_text.substr(0, static_cast<size_t>(count))); }
     // Trims the space and the controls 0x09..0x0D; bytes of 0x80 and above are never white space.
     void TrimLeft();
     void TrimRight();
@@ -44,9 +42,7 @@ public:
     friend CString operator+(CString a, const char* b) { return a += b; }
     friend bool operator==(const CString& a, const CString& b) { return a.m_text == b.m_text; }
     friend bool operator==(const CString& a, const char* b) { return a.m_text == b; }
-    friend bool operator!=(const CString& a, const char* b) { return !(a == b); }
 
 private:
-    explicit CString(std::string text) : m_text(std::move(text)) {}
     std::string m_text;
 };

@@ -1,14 +1,5 @@
 #include "CWnd.h"
 
-#include <vector>
-
-CString CWnd::GetWindowText() const {
-    const int length = ::GetWindowTextLengthA(m_hWnd);
-    std::vector<char> text(static_cast<size_t>(length) + 1, '\0');
-    ::GetWindowTextA(m_hWnd, text.data(), length + 1);
-    return CString(text.data());
-}
-
 void CWnd::CenterWindow() const {
     RECT area;
     const HWND owner = ::GetWindow(m_hWnd, GW_OWNER);

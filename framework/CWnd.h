@@ -19,7 +19,6 @@ public:
         return ::SendMessageA(m_hWnd, msg, wParam, lParam);
     }
     void SetWindowText(const char* text) const { ::SetWindowTextA(m_hWnd, text); }
-    CString GetWindowText() const;
     BOOL ShowWindow(int command) const { return ::ShowWindow(m_hWnd, command); }
     BOOL EnableWindow(BOOL enable = TRUE) const { return ::EnableWindow(m_hWnd, enable); }
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
