@@ -28,6 +28,7 @@ program: deps
 	mkdir -p dist/x64
 	cp $(WIN32_BUILD)/Kestrup2.exe dist/Kestrup2.exe
 	cp $(WIN64_BUILD)/Kestrup2.exe dist/x64/Kestrup2.exe
+	tools/check-imports dist/Kestrup2.exe dist/x64/Kestrup2.exe
 
 host-test: deps
 	CC=clang CXX=clang++ cmake -S . -B $(HOST_BUILD) -G Ninja -DFUZZ_SECONDS=$(FUZZ_SECONDS)
