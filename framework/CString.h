@@ -38,10 +38,18 @@ public:
         m_text += c;
         return *this;
     }
-    friend CString operator+(CString a, const CString& b) { return a += b; }
-    friend CString operator+(CString a, const char* b) { return a += b; }
-    friend bool operator==(const CString& a, const CString& b) { return a.m_text == b.m_text; }
-    friend bool operator==(const CString& a, const char* b) { return a.m_text == b; }
+    friend CString operator+(CString a, const CString& b) {
+        return a += b;
+    }
+    friend CString operator+(CString a, const char* b) {
+        return a += b;
+    }
+    friend bool operator==(const CString& a, const CString& b) {
+        return a.m_text == b.m_text;
+    }
+    friend bool operator==(const CString& a, const char* b) {
+        return a.m_text == b;
+    }
 
 private:
     std::string m_text;

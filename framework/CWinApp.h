@@ -55,7 +55,9 @@ int AfxWinMain(HINSTANCE instance, int showCommand);
 // The program hosts no ActiveX controls and runs on 32-bit Windows only, where
 // 3-D controls are built in: both calls are kept for the order of start-up.
 inline void AfxEnableControlContainer() {}
-inline BOOL Enable3dControlsStatic() { return TRUE; }
+inline BOOL Enable3dControlsStatic() {
+    return TRUE;
+}
 
 // Help command number and the base of dialog help topics.
 constexpr UINT ID_HELP = 0xE146;

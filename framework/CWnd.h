@@ -30,8 +30,8 @@ public:
     }
     BOOL KillTimer(UINT_PTR id) const { return ::KillTimer(m_hWnd, id); }
     HICON SetIcon(HICON icon, BOOL bigIcon) const {
-        return reinterpret_cast<HICON>(
-            SendMessage(WM_SETICON, bigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(icon)));
+        return reinterpret_cast<HICON>(SendMessage(WM_SETICON, bigIcon ? ICON_BIG : ICON_SMALL,
+                                                   reinterpret_cast<LPARAM>(icon)));
     }
     int MessageBox(const char* text, const char* caption, UINT type) const {
         return ::MessageBoxA(m_hWnd, text, caption, type);

@@ -15,7 +15,8 @@ class CAnimateCtrl : public CWnd {
 public:
     // Opens a clip from the program's own "AVI" resources.
     BOOL Open(UINT resourceId) const {
-        return static_cast<BOOL>(SendMessage(ACM_OPEN, 0, reinterpret_cast<LPARAM>(MAKEINTRESOURCEA(resourceId))));
+        return static_cast<BOOL>(
+            SendMessage(ACM_OPEN, 0, reinterpret_cast<LPARAM>(MAKEINTRESOURCEA(resourceId))));
     }
     BOOL Play(UINT from, UINT to, UINT repeat) const {
         return static_cast<BOOL>(SendMessage(ACM_PLAY, repeat, MAKELPARAM(from, to)));

@@ -11,9 +11,9 @@ constexpr UINT kSystemCommandMask = 0xFFF0; // the low bits are the system's own
 } // namespace
 
 CUpdateDlg::CUpdateDlg(CWnd* pParent) : CDialog(IDD_UPDATE_DIALOG, pParent) {
-    m_hIcon = static_cast<HICON>(::LoadImageA(AfxGetApp()->m_hInstance,
-                                              MAKEINTRESOURCEA(IDI_UPDATE), IMAGE_ICON, 0, 0,
-                                              LR_DEFAULTSIZE | LR_SHARED));
+    m_hIcon =
+        static_cast<HICON>(::LoadImageA(AfxGetApp()->m_hInstance, MAKEINTRESOURCEA(IDI_UPDATE),
+                                        IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
 }
 
 void CUpdateDlg::DoDataExchange(CDataExchange* pDX) {

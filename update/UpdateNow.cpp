@@ -23,7 +23,7 @@ enum class Backup { Made, None };
 // What a run shows the user: nothing at all in silent mode, where every
 // question takes the answer that goes on.
 class Dialogue {
-  public:
+public:
     Dialogue(const CWnd& owner, bool silent) : m_owner(owner), m_silent(silent) {}
 
     bool Ask(const CString& question) const {
@@ -38,7 +38,7 @@ class Dialogue {
             ShowSystemErrorBox(m_owner, errorCode);
     }
 
-  private:
+private:
     const CWnd& m_owner;
     bool m_silent;
 };
@@ -48,7 +48,7 @@ class Dialogue {
 // or replaced, by another run of this program say. Held only if it can be
 // opened so.
 class HeldFile {
-  public:
+public:
     explicit HeldFile(const char* path)
         : m_file(::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
@@ -63,7 +63,7 @@ class HeldFile {
         m_file = INVALID_HANDLE_VALUE;
     }
 
-  private:
+private:
     HANDLE m_file;
 };
 

@@ -49,17 +49,30 @@ std::string Q(const char* text) {
 const Case kCases[] = {
     {"k2.exe", {}, "", {"", "", "", "", "", 0, 0}},
     {"k2.exe  \t  ", {}, "", {"", "", "", "", "", 0, 0}},
-    {"k2.exe -SRC F:\\updates", {"-SRC", "F:\\updates"}, "-SRC F:\\updates",
+    {"k2.exe -SRC F:\\updates",
+     {"-SRC", "F:\\updates"},
+     "-SRC F:\\updates",
      {"F:\\updates", "", "", "", "", 0, 1}},
-    {"k2.exe /src F:\\updates", {"/src", "F:\\updates"}, "/src F:\\updates",
+    {"k2.exe /src F:\\updates",
+     {"/src", "F:\\updates"},
+     "/src F:\\updates",
      {"F:\\updates", "", "", "", "", 0, 1}},
-    {"k2.exe -Src F:\\updates", {"-Src", "F:\\updates"}, nullptr, {"F:\\updates", "", "", "", "", 0, 1}},
+    {"k2.exe -Src F:\\updates",
+     {"-Src", "F:\\updates"},
+     nullptr,
+     {"F:\\updates", "", "", "", "", 0, 1}},
     {"k2.exe -SRC a b", {"-SRC", "a", "b"}, nullptr, {"ab", "", "", "", "", 0, 2}},
-    {"k2.exe -SRC F:\\my folder", {"-SRC", "F:\\my", "folder"}, nullptr,
+    {"k2.exe -SRC F:\\my folder",
+     {"-SRC", "F:\\my", "folder"},
+     nullptr,
      {"F:\\myfolder", "", "", "", "", 0, 2}},
-    {"k2.exe -SRC 'F:\\my folder'", {"-SRC", "F:\\my folder"}, nullptr,
+    {"k2.exe -SRC 'F:\\my folder'",
+     {"-SRC", "F:\\my folder"},
+     nullptr,
      {"F:\\my folder", "", "", "", "", 0, 1}},
-    {"k2.exe -PARAM hostname 69", {"-PARAM", "hostname", "69"}, nullptr,
+    {"k2.exe -PARAM hostname 69",
+     {"-PARAM", "hostname", "69"},
+     nullptr,
      {"", "", " hostname 69", "", "", 0, 2}},
     {"k2.exe -DELAY 1 0", {"-DELAY", "1", "0"}, nullptr, {"", "", "", "10", "", 0, 2}},
     {"k2.exe x -SRC a", {"x", "-SRC", "a"}, nullptr, {"a", "", "", "", "", 0, 2}},
@@ -69,13 +82,16 @@ const Case kCases[] = {
     {"k2.exe -SRC a -dir b", {"-SRC", "a", "-dir", "b"}, nullptr, {"a", "", "", "", "b", 0, 2}},
     {"k2.exe -SRC a -H b", {"-SRC", "a", "-H", "b"}, nullptr, {"a", "", "", "", "", 1, 3}},
     {"k2.exe -H -SRC a", {"-H", "-SRC", "a"}, nullptr, {"a", "", "", "", "", 1, 2}},
-    {"k2.exe -SRC 1 2 3 4 5 6 7 8 9 10 11", {}, nullptr,
-     {"12345678910", "", "", "", "", 0, 10}},
-    {"k2.exe -SRC 1 2 3 4 5 6 7 8 9 10 -SHELL x", {}, nullptr,
+    {"k2.exe -SRC 1 2 3 4 5 6 7 8 9 10 11", {}, nullptr, {"12345678910", "", "", "", "", 0, 10}},
+    {"k2.exe -SRC 1 2 3 4 5 6 7 8 9 10 -SHELL x",
+     {},
+     nullptr,
      {"12345678910", "", "", "", "", 0, 10}},
     {"k2.exe -SRC -SRC -SRC a", {}, nullptr, {"a", "", "", "", "", 0, 1}},
     {"k2.exe -PARAM ''", {"-PARAM", ""}, nullptr, {"", "", " ", "", "", 0, 1}},
-    {"k2.exe -SRC '  ' -PARAM ' \t '", {"-SRC", "  ", "-PARAM", " \t "}, nullptr,
+    {"k2.exe -SRC '  ' -PARAM ' \t '",
+     {"-SRC", "  ", "-PARAM", " \t "},
+     nullptr,
      {"", "", " ", "", "", 0, 2}},
     {"k2.exe --SRC x", {"--SRC", "x"}, nullptr, {"", "", "", "", "", 0, 2}},
     {"k2.exe - -SRC a", {"-", "-SRC", "a"}, nullptr, {"a", "", "", "", "", 0, 2}},
@@ -83,23 +99,30 @@ const Case kCases[] = {
     {"k2.exe ' -SRC' a", {" -SRC", "a"}, nullptr, {"", "", "", "", "", 0, 2}},
     {"k2.exe -PARAM ' /x'", {"-PARAM", " /x"}, nullptr, {"", "", " /x", "", "", 0, 1}},
     // A backslash before the closing quote makes it literal: the rest is one value.
-    {"k2.exe -SRC 'F:\\updates\\' -SHELL x", {"-SRC", "F:\\updates' -SHELL x"}, nullptr,
+    {"k2.exe -SRC 'F:\\updates\\' -SHELL x",
+     {"-SRC", "F:\\updates' -SHELL x"},
+     nullptr,
      {"F:\\updates\" -SHELL x", "", "", "", "", 0, 1}},
-    {"k2.exe -SRC 'F:\\updates\\\\' -SHELL x", {"-SRC", "F:\\updates\\", "-SHELL", "x"}, nullptr,
+    {"k2.exe -SRC 'F:\\updates\\\\' -SHELL x",
+     {"-SRC", "F:\\updates\\", "-SHELL", "x"},
+     nullptr,
      {"F:\\updates\\", "x", "", "", "", 0, 2}},
     {"k2.exe -HELPME -SR", {}, nullptr, {"", "", "", "", "", 0, 2}},
     {"k2.exe -? /? /h /help", {}, nullptr, {"", "", "", "", "", 1, 4}},
     {"'C:\\Program Files\\k2.exe'-SRC a", {"-SRC", "a"}, "-SRC a", {"a", "", "", "", "", 0, 1}},
     {"'C:\\Program Files\\k2.exe' -SRC a", {"-SRC", "a"}, "-SRC a", {"a", "", "", "", "", 0, 1}},
     {"'C:\\unterminated -SRC a", {}, "", {"", "", "", "", "", 0, 0}},
-    {"k2.exe -SRC \\\\server\\c\\terminal -SHELL c:\\pos\\tallyra4.exe -PARAM hostname 69 -DELAY 10",
+    {"k2.exe -SRC \\\\server\\c\\terminal -SHELL c:\\pos\\tallyra4.exe -PARAM hostname 69 -DELAY "
+     "10",
      {"-SRC", "\\\\server\\c\\terminal", "-SHELL", "c:\\pos\\tallyra4.exe", "-PARAM", "hostname",
       "69", "-DELAY", "10"},
      nullptr,
      {"\\\\server\\c\\terminal", "c:\\pos\\tallyra4.exe", " hostname 69", "10", "", 0, 5}},
     // Backslash runs: n even before a quote halves them and the quote toggles;
     // odd gives a literal quote; elsewhere they stay as they are.
-    {"k2.exe a\\\\\\\\'b c' d\\\\\\'e f\\\\g", {"a\\\\b c", "d\\'e", "f\\\\g"}, nullptr,
+    {"k2.exe a\\\\\\\\'b c' d\\\\\\'e f\\\\g",
+     {"a\\\\b c", "d\\'e", "f\\\\g"},
+     nullptr,
      {"", "", "", "", "", 0, 3}},
     // Two quotes inside quotes: one literal quote, and the quoted part ends.
     {"k2.exe -SRC 'a''b c'", {"-SRC", "a'b", "c"}, nullptr, {"a'bc", "", "", "", "", 0, 2}},
@@ -181,15 +204,16 @@ TEST(CommandLine, DoubleByteCharactersAreCopiedWhole) {
     // 0x5C (backslash) and 0x22 would be special as single bytes; as second
     // bytes of a double-byte character they are ordinary.
     const char line[] = "k2.exe -SRC \"C:\\\x83\x5C\\x\" -PARAM \x81\x22 y";
-    const std::vector<std::string> expected = {"-SRC", "C:\\\x83\x5C\\x", "-PARAM",
-                                               "\x81\x22", "y"};
+    const std::vector<std::string> expected = {"-SRC", "C:\\\x83\x5C\\x", "-PARAM", "\x81\x22",
+                                               "y"};
     EXPECT_EQ(Split(line), expected);
     // In the program name too: the trail byte is not the closing quote.
     EXPECT_EQ(Split("\"C:\\\x81\"\\k2.exe\" a"), std::vector<std::string>({"a"}));
     EXPECT_STREQ(RawArgumentText("k2\x81 x"), "x");
     SetHostDoubleByteCodePage(false);
     // In a single-byte code page the same bytes are what they look like.
-    EXPECT_EQ(Split("k2.exe \x81\"a b\""), std::vector<std::string>({"\x81" "a b"}));
+    EXPECT_EQ(Split("k2.exe \x81\"a b\""), std::vector<std::string>({"\x81"
+                                                                     "a b"}));
 }
 
 } // namespace

@@ -46,7 +46,7 @@ struct RunSeen {
 };
 
 class AutomatedEndToEnd : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         m_source = FreshTestFolder("end-to-end-source");
         m_report = std::make_unique<StandinReport>(FreshTestFolder("end-to-end") + "\\report.txt");

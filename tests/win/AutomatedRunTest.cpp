@@ -26,7 +26,7 @@ constexpr unsigned kRunTimeoutMs = 20000;
 // The main window with its protected state in view and every timer message
 // recorded with the time it came.
 class AutomatedRunWindow : public CUpdateDlg {
-  public:
+public:
     struct TimerCall {
         UINT_PTR id;
         DWORD enteredMs; // since the window's initialisation began
@@ -39,7 +39,7 @@ class AutomatedRunWindow : public CUpdateDlg {
     const std::vector<TimerCall>& TimerCalls() const { return m_timerCalls; }
     DWORD SinceInit() const { return GetTickCount() - m_initTick; }
 
-  protected:
+protected:
     BOOL OnInitDialog() override {
         m_initTick = GetTickCount();
         return CUpdateDlg::OnInitDialog();
@@ -50,7 +50,7 @@ class AutomatedRunWindow : public CUpdateDlg {
         m_timerCalls.push_back({nIDEvent, entered, SinceInit()});
     }
 
-  private:
+private:
     DWORD m_initTick = 0;
     std::vector<TimerCall> m_timerCalls;
 };
@@ -58,7 +58,7 @@ class AutomatedRunWindow : public CUpdateDlg {
 // An automated run with a source folder that holds nothing, so that the
 // update finds nothing to do, and the stand-in as the program to start.
 class AutomatedRun : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         m_folder = FreshTestFolder("automated-run");
         m_report = std::make_unique<StandinReport>(m_folder + "\\report.txt");

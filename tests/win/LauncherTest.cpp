@@ -20,7 +20,7 @@ constexpr char kStandinTitle[] = "TALLYRA4 stand-in";
 
 // The main window with its launch step in reach.
 class LaunchingWindow : public CUpdateDlg {
-  public:
+public:
     using CUpdateDlg::LaunchShellProgram;
 };
 
@@ -74,7 +74,7 @@ TEST(Launcher, ExecuteInfoFollowsTheShellAndParamOptions) {
 }
 
 class Launch : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { m_folder = FreshTestFolder("launcher"); }
 
     // Runs the launch step for the command line and says how long it took.

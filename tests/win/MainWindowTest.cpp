@@ -30,9 +30,9 @@ struct ModeLayout {
     Shown ok, exit, updateNow, group, helpEdit, notice, animation;
 };
 
-const ModeLayout kHelpLayout = {{false, true}, {true, true},  {true, true},  {true, true},
+const ModeLayout kHelpLayout = {{false, true}, {true, true},   {true, true},  {true, true},
                                 {true, true},  {false, false}, {false, false}};
-const ModeLayout kInteractiveLayout = {{false, true}, {true, true},   {true, true},  {true, true},
+const ModeLayout kInteractiveLayout = {{false, true},  {true, true},   {true, true},  {true, true},
                                        {false, false}, {false, false}, {false, false}};
 
 void ExpectShown(HWND dialog, int id, Shown expected, const std::string& what) {
@@ -114,8 +114,11 @@ TEST(MainWindow, EndsWithCancelOrOkAsAPersonWouldEndIt) {
         std::function<void(HWND)> act;
         INT_PTR result;
     } cases[] = {
-        {"Exit button", [](HWND d) { PostMessageA(d, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
-                                                  (LPARAM)GetDlgItem(d, IDCANCEL)); },
+        {"Exit button",
+         [](HWND d) {
+             PostMessageA(d, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                          (LPARAM)GetDlgItem(d, IDCANCEL));
+         },
          IDCANCEL},
         {"Escape", [](HWND d) { PressKey(d, VK_ESCAPE); }, IDCANCEL},
         {"Enter", [](HWND d) { PressKey(d, VK_RETURN); }, IDOK},
@@ -214,9 +217,9 @@ TEST(MainWindow, IsCentredOnTheScreen) {
 
 TEST(MainWindow, IconsAndSystemMenuAboutItem) {
     RunMainWindow("", [](HWND dialog) {
-        const HICON icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr),
-                                                         MAKEINTRESOURCEA(IDI_UPDATE), IMAGE_ICON,
-                                                         0, 0, LR_DEFAULTSIZE | LR_SHARED));
+        const HICON icon =
+            static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_UPDATE),
+                                          IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
         ASSERT_NE(icon, nullptr);
         EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(dialog, WM_GETICON, ICON_BIG, 0)), icon);
         EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(dialog, WM_GETICON, ICON_SMALL, 0)), icon);

@@ -76,8 +76,8 @@ TEST(Resources, VersionBlock) {
     for (const auto& s : strings) {
         char* value = nullptr;
         const std::string path = std::string("\\StringFileInfo\\040904b0\\") + s.key;
-        ASSERT_TRUE(VerQueryValueA(block.data(), path.c_str(), reinterpret_cast<void**>(&value),
-                                   &length))
+        ASSERT_TRUE(
+            VerQueryValueA(block.data(), path.c_str(), reinterpret_cast<void**>(&value), &length))
             << s.key;
         EXPECT_EQ(std::string(value), s.value) << s.key;
     }

@@ -23,7 +23,7 @@ struct StandinRun {
 // While one lives, every stand-in started by this process, or by a program
 // it starts, writes its report to `path` and ends, instead of showing a window.
 class StandinReport {
-  public:
+public:
     explicit StandinReport(std::string path);
     ~StandinReport();
     StandinReport(const StandinReport&) = delete;
@@ -33,6 +33,6 @@ class StandinReport {
     // Reads the report, waiting up to `timeoutMs` for it; false if none came.
     bool Wait(DWORD timeoutMs, StandinRun* run) const;
 
-  private:
+private:
     std::string m_path;
 };

@@ -56,7 +56,7 @@ const ExpectedBox kNotBackedUp = Report(Fill(MSG_UPDATED_NOT_BACKED_UP, kName, k
 
 // An open handle on a file, as the running point-of-sale program holds it.
 class OpenHandle {
-  public:
+public:
     OpenHandle(const char* path, DWORD share)
         : m_file(CreateFileA(path, GENERIC_READ, share, nullptr, OPEN_EXISTING,
                              FILE_ATTRIBUTE_NORMAL, nullptr)) {}
@@ -68,7 +68,7 @@ class OpenHandle {
     OpenHandle& operator=(const OpenHandle&) = delete;
     bool IsOpen() const { return m_file != INVALID_HANDLE_VALUE; }
 
-  private:
+private:
     HANDLE m_file;
 };
 

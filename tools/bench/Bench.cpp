@@ -72,7 +72,7 @@ int64_t NowTicks() {
 }
 
 class Stopwatch {
-  public:
+public:
     Stopwatch() {
         ::QueryPerformanceFrequency(&m_frequency);
         ::QueryPerformanceCounter(&m_start);
@@ -84,7 +84,7 @@ class Stopwatch {
                static_cast<double>(m_frequency.QuadPart);
     }
 
-  private:
+private:
     LARGE_INTEGER m_frequency, m_start;
 };
 
@@ -235,7 +235,7 @@ std::string BackupCopy() {
 // ---------------------------------------------------------------- processes
 
 class Process {
-  public:
+public:
     Process(const std::string& exe, const std::string& arguments) {
         std::string line = "\"" + exe + "\"" + arguments;
         STARTUPINFOA startup = {};
@@ -281,7 +281,7 @@ class Process {
         return counters.PeakWorkingSetSize;
     }
 
-  private:
+private:
     PROCESS_INFORMATION m_info = {};
 };
 

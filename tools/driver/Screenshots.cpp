@@ -35,8 +35,7 @@ constexpr char kNewerSource[] = "c:\\share\\terminal";
 constexpr char kOlderSource[] = "c:\\share\\older";
 constexpr char kEmptySource[] = "c:\\share\\empty";
 constexpr char kFileName[] = "\\TALLYRA4.EXE";
-constexpr char kAutomatedArguments[] =
-    " -SHELL c:\\pos\\tallyra4.exe -PARAM hostname 69 -DELAY 30";
+constexpr char kAutomatedArguments[] = " -SHELL c:\\pos\\tallyra4.exe -PARAM hostname 69 -DELAY 30";
 // The clip's frame the notice screen shows (it has two).
 constexpr WPARAM kShownFrame = 1;
 
@@ -80,15 +79,14 @@ void RemoveTree(const std::string& path) {
 }
 
 bool WriteFileWithTime(const std::string& path, const std::string& bytes, FILETIME lastWrite) {
-    const HANDLE file =
-        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                    nullptr);
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     DWORD written = 0;
-    const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                              nullptr) &&
-                    written == bytes.size() && SetFileTime(file, nullptr, nullptr, &lastWrite);
+    const bool ok =
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+        written == bytes.size() && SetFileTime(file, nullptr, nullptr, &lastWrite);
     CloseHandle(file);
     return ok;
 }
@@ -241,12 +239,10 @@ int main(int argc, char** argv) {
     const std::string newer = std::string("-SRC ") + kNewerSource;
     bool ok = true;
 
-    ok &= Screen("help", "", [](ProgramUnderTest& program, HWND) {
-        return Capture(program, "help");
-    });
-    ok &= Screen("interactive", newer, [](ProgramUnderTest& program, HWND) {
-        return Capture(program, "interactive");
-    });
+    ok &= Screen("help", "",
+                 [](ProgramUnderTest& program, HWND) { return Capture(program, "help"); });
+    ok &= Screen("interactive", newer,
+                 [](ProgramUnderTest& program, HWND) { return Capture(program, "interactive"); });
     ok &= Screen("question", std::string("-SRC ") + kOlderSource,
                  [](ProgramUnderTest& program, HWND window) {
                      return BoxAfterUpdate(program, window, "question",
@@ -259,17 +255,16 @@ int main(int argc, char** argv) {
                  [](ProgramUnderTest& program, HWND window) {
                      return BoxAfterUpdate(program, window, "error", "No Update File Was Found!");
                  });
-    ok &= Screen("automated", newer + kAutomatedArguments,
-                 [](ProgramUnderTest& program, HWND window) {
-                     if (!ControlVisible(window, IDC_NOTICE) ||
-                         !ControlVisible(window, IDC_ANIMATE))
-                         return false;
-                     // The clip plays on; one chosen frame keeps the picture
-                     // the same from run to run.
-                     SendMessageA(GetDlgItem(window, IDC_ANIMATE), ACM_PLAY, 1,
-                                  MAKELPARAM(kShownFrame, kShownFrame));
-                     return Capture(program, "automated");
-                 });
+    ok &= Screen(
+        "automated", newer + kAutomatedArguments, [](ProgramUnderTest& program, HWND window) {
+            if (!ControlVisible(window, IDC_NOTICE) || !ControlVisible(window, IDC_ANIMATE))
+                return false;
+            // The clip plays on; one chosen frame keeps the picture
+            // the same from run to run.
+            SendMessageA(GetDlgItem(window, IDC_ANIMATE), ACM_PLAY, 1,
+                         MAKELPARAM(kShownFrame, kShownFrame));
+            return Capture(program, "automated");
+        });
     ok &= Screen("about", newer, [](ProgramUnderTest& program, HWND window) {
         PostMessageA(window, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
         if (!WaitForOwnedWindow(program, window))

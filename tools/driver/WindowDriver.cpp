@@ -61,8 +61,7 @@ std::vector<HWND> ProgramUnderTest::VisibleWindows() const {
     return search.found;
 }
 
-HWND ProgramUnderTest::WaitForWindow(const std::string& title, DWORD timeoutMs,
-                                     HWND owner) const {
+HWND ProgramUnderTest::WaitForWindow(const std::string& title, DWORD timeoutMs, HWND owner) const {
     const DWORD start = GetTickCount();
     do {
         for (HWND window : VisibleWindows()) {

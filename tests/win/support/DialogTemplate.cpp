@@ -33,7 +33,7 @@ public:
             m_p += 2;
             const WORD ordinal = Word();
             if (classNames) {
-                static const char* const kClasses[] = {"Button", "Edit", "Static",
+                static const char* const kClasses[] = {"Button",  "Edit",      "Static",
                                                        "ListBox", "ScrollBar", "ComboBox"};
                 if (ordinal >= 0x80 && ordinal <= 0x85)
                     return kClasses[ordinal - 0x80];

@@ -9,8 +9,7 @@
 // Calls `probe` with the dialog's window once it is shown, from the dialog's
 // message loop. The probe (or the dialog itself) must end the dialog; after
 // `timeoutMs` the run is ended with IDABORT, which tests can check for.
-INT_PTR RunModalWith(CDialog& dialog, std::function<void(HWND)> probe,
-                     unsigned timeoutMs = 10000);
+INT_PTR RunModalWith(CDialog& dialog, std::function<void(HWND)> probe, unsigned timeoutMs = 10000);
 
 // Pumps this thread's messages for about `ms` milliseconds.
 void PumpMessages(unsigned ms);

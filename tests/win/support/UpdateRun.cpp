@@ -21,14 +21,14 @@ bool IsMessageBox(HWND window) {
 
 // Silent mode is the automated run's; a test turns it on directly.
 class UpdateDlgUnderTest : public CUpdateDlg {
-  public:
+public:
     void SetSilent(bool silent) { m_bSilent = silent ? TRUE : FALSE; }
 };
 
 // A second hook, installed after the answering one and so called before it:
 // it acts on each new box before the box takes its answer.
 class BoxWatcher {
-  public:
+public:
     explicit BoxWatcher(std::function<void(size_t)> onBox) : m_onBox(std::move(onBox)) {
         s_watcher = this;
         m_hook = SetWindowsHookExA(WH_CBT, CbtProc, nullptr, GetCurrentThreadId());
@@ -40,7 +40,7 @@ class BoxWatcher {
     BoxWatcher(const BoxWatcher&) = delete;
     BoxWatcher& operator=(const BoxWatcher&) = delete;
 
-  private:
+private:
     static LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam) {
         const HWND window = reinterpret_cast<HWND>(wParam);
         if (code == HCBT_ACTIVATE && s_watcher && IsMessageBox(window))
