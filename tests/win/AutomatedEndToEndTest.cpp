@@ -1,6 +1,7 @@
 // The built program started as a terminal's start-up script starts it, with
 // real timers, watched from outside until it has ended: what it installed,
 // which program it started, when, and that it showed no message box.
+#include "PosFiles.h"
 #include "StandinProgram.h"
 #include "TestFiles.h"
 #include "WindowDriver.h"
@@ -17,9 +18,6 @@
 namespace {
 
 const std::string kProgram = ModuleFolder() + "\\Kestrup2.exe";
-constexpr char kPosFolder[] = "c:\\pos";
-constexpr char kInstalled[] = "c:\\POS\\TALLYRA4.EXE";
-constexpr char kBackupRoot[] = "C:\\pos\\Backup";
 constexpr DWORD kAutomatedExitStatus = 2;
 constexpr DWORD kPauseBeforeLaunchMs = 3000;
 constexpr DWORD kPollMs = 20;
@@ -50,16 +48,16 @@ protected:
     void SetUp() override {
         m_source = FreshTestFolder("end-to-end-source");
         m_report = std::make_unique<StandinReport>(FreshTestFolder("end-to-end") + "\\report.txt");
-        MakeFolders(kPosFolder);
-        RemoveFolderTree(kBackupRoot);
-        ASSERT_TRUE(CopyFileA(StandinPath(StandinBuild::Old).c_str(), kInstalled, FALSE));
+        MakeFolder(kPosFolder);
+        RemoveTree(kBackupRoot);
+        ASSERT_TRUE(CopyFileA(StandinPath(StandinBuild::Old).c_str(), kInstalledFile, FALSE));
         // Older than the new file, as on a terminal; and so told apart from
         // it by its stamp alone.
-        ASSERT_TRUE(AgeFile(kInstalled, 1));
+        ASSERT_TRUE(AgeFile(kInstalledFile, 1));
         m_newStamp = FileStamp(StandinPath(StandinBuild::New));
-        ASSERT_NE(FileStamp(kInstalled), m_newStamp);
-        m_oldBytes = FileBytes(kInstalled);
-        m_newBytes = FileBytes(StandinPath(StandinBuild::New));
+        ASSERT_NE(FileStamp(kInstalledFile), m_newStamp);
+        m_oldBytes = ReadBytes(kInstalledFile).value_or("");
+        m_newBytes = ReadBytes(StandinPath(StandinBuild::New)).value_or("");
         ASSERT_NE(m_oldBytes, m_newBytes);
     }
 
@@ -93,7 +91,7 @@ protected:
             }
             // The update keeps the new file's stamp. (Reading the file here
             // could stand in the way of the update's replacing it.)
-            if (!seen.updatedMs && FileStamp(kInstalled) == m_newStamp)
+            if (!seen.updatedMs && FileStamp(kInstalledFile) == m_newStamp)
                 seen.updatedMs = now;
             if (!seen.launchedMs && m_report->Written())
                 seen.launchedMs = now;
@@ -148,7 +146,8 @@ TEST_F(AutomatedEndToEnd, StartupScriptLineUpdatesWaitsAndStartsThePosProgram) {
 
     // The update waited DELAY seconds and installed the new file, and the
     // new program was started three seconds after it.
-    EXPECT_EQ(FileBytes(kInstalled), m_newBytes) << "the new file was not installed";
+    EXPECT_EQ(ReadBytes(kInstalledFile).value_or(""), m_newBytes)
+        << "the new file was not installed";
     EXPECT_EQ(run.version, "new");
     ASSERT_NE(seen.updatedMs, 0u) << "the installed file never took the new one's size and time";
     EXPECT_GE(seen.updatedMs, kDelayMs);
@@ -162,7 +161,7 @@ TEST_F(AutomatedEndToEnd, MissingUpdateFileStillStartsTheInstalledProgram) {
     EXPECT_TRUE(seen.boxes.empty()) << Describe(seen.boxes);
     ASSERT_TRUE(seen.exited);
     EXPECT_EQ(seen.exitStatus, kAutomatedExitStatus);
-    EXPECT_EQ(FileBytes(kInstalled), m_oldBytes);
+    EXPECT_EQ(ReadBytes(kInstalledFile).value_or(""), m_oldBytes);
     ASSERT_NE(seen.launchedMs, 0u);
     EXPECT_GE(seen.launchedMs, kPauseBeforeLaunchMs);
     StandinRun run;
@@ -203,7 +202,7 @@ TEST_F(AutomatedEndToEnd, EnterWhileWaitingEndsTheRunWithNothingUpdatedOrStarted
     EXPECT_TRUE(seen.boxes.empty()) << Describe(seen.boxes);
     ASSERT_TRUE(seen.exited);
     EXPECT_LT(seen.exitedMs, 10000u) << "ended only after the wait";
-    EXPECT_EQ(FileBytes(kInstalled), m_oldBytes);
+    EXPECT_EQ(ReadBytes(kInstalledFile).value_or(""), m_oldBytes);
     EXPECT_EQ(seen.launchedMs, 0u);
 }
 

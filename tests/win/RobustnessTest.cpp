@@ -73,8 +73,8 @@ void WaitUntilNoPosProgramRuns() {
 Terminal PrepareTerminal() {
     WaitUntilNoPosProgramRuns();
     RemovePosFiles();
-    Terminal terminal = {FileBytes(StandinPath(StandinBuild::Old)),
-                         FileBytes(StandinPath(StandinBuild::New))};
+    Terminal terminal = {ReadBytes(StandinPath(StandinBuild::Old)).value_or(""),
+                         ReadBytes(StandinPath(StandinBuild::New)).value_or("")};
     WriteFileAt(kInstalledFile, terminal.oldBytes, kOldTime);
     WriteFileAt(kNewFile, terminal.newBytes, kNewTime);
     return terminal;

@@ -1,6 +1,6 @@
 #include "StandinProgram.h"
 
-#include "TestFiles.h"
+#include "PosFiles.h"
 #include "WindowDriver.h"
 
 namespace {
@@ -51,7 +51,7 @@ bool StandinReport::Wait(DWORD timeoutMs, StandinRun* run) const {
             return false;
         Sleep(kPollMs);
     }
-    const std::string report = FileBytes(m_path);
+    const std::string report = ReadBytes(m_path).value_or("");
     run->version = Field(report, "version");
     run->commandLine = Field(report, "command line");
     run->parameters = Field(report, "parameters");
